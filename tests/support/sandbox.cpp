@@ -1,0 +1,94 @@
+#include "support/sandbox.hpp"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace stable_stretch::testing {
+
+namespace {
+
+std::string slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+}  // namespace
+
+Sandbox::Sandbox() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "stable_stretch.XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    root_ = buffer.data();
+    workDir_ = root_ / "work";
+    std::filesystem::create_directory(workDir_);
+}
+
+Sandbox::~Sandbox() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+}
+
+void Sandbox::writeFile(const std::string& name, const std::string& content) const {
+    std::ofstream out(workDir_ / name, std::ios::binary | std::ios::trunc);
+    out << content;
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + name);
+    }
+}
+
+std::string Sandbox::readFile(const std::string& name) const { return slurp(workDir_ / name); }
+
+RunResult Sandbox::run() const {
+    const std::string outPath = (root_ / "stdout").string();
+    const std::string errPath = (root_ / "stderr").string();
+    int console[2];
+    if (pipe(console) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+    const pid_t child = fork();
+    if (child < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (child == 0) {
+        // Only async-signal-safe calls between fork and exec.
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || err < 0 || chdir(workDir_.c_str()) != 0 || dup2(console[0], 0) < 0 ||
+            dup2(out, 1) < 0 || dup2(err, 2) < 0) {
+            _exit(127);
+        }
+        close(console[0]);
+        close(console[1]);
+        execl(STABLE_STRETCH_EXE, STABLE_STRETCH_EXE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(console[0]);
+    int status = 0;
+    const pid_t waited = waitpid(child, &status, 0);
+    close(console[1]);
+    if (waited != child) {
+        throw std::runtime_error("waitpid failed");
+    }
+    RunResult result;
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.standardOutput = slurp(outPath);
+    result.standardError = slurp(errPath);
+    return result;
+}
+
+}  // namespace stable_stretch::testing
