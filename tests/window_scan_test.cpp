@@ -8,7 +8,9 @@
 #include <random>
 #include <vector>
 
+#include "bench/monotonic_deque_scan.hpp"
 #include "support/brute_force.hpp"
+#include "support/reference_scan.hpp"
 #include "window/window_queue.hpp"
 
 namespace stable_stretch {
@@ -91,9 +93,10 @@ TEST(ScanTest, EmptyOrNegativeLengthAnswersOneZero) {
     }
 }
 
-// Many small sequences against the answer by definition. Values come from a small range
-// (so ties and equal runs are common) or from the band edges; tolerances cover every class.
-TEST(ScanTest, MatchesBruteForceOnRandomSequences) {
+// Many small sequences against the answer by definition, for the scan and for the sweeps
+// it is measured against. Values come from a small range (so ties and equal runs are
+// common) or from the band edges; tolerances cover every class.
+TEST(ScanTest, AllSweepsMatchBruteForceOnRandomSequences) {
     const std::uint32_t seed = 20261211;
     std::mt19937 random(seed);
     const std::vector<std::int32_t> edges{kBandLow, kBandLow + 1, -1, 0, 1, kBandHigh - 1,
@@ -112,10 +115,17 @@ TEST(ScanTest, MatchesBruteForceOnRandomSequences) {
             kIntMin, -2000000001, -2000000000, -1, 0, 1,
             static_cast<std::int32_t>(random() % 10), 1999999999, 2000000000, kIntMax};
         for (const std::int32_t t : tolerances) {
-            ASSERT_EQ(scanLongestWindow(t), bruteForceLongestWindow(values, t))
+            const AnswerPair expected = bruteForceLongestWindow(values, t);
+            ASSERT_EQ(scanLongestWindow(t), expected)
                 << "seed " << seed << " round " << round << " tolerance " << t;
             ASSERT_EQ(windowQueue.front.top, 0);
             ASSERT_EQ(windowQueue.back.top, 0);
+            ASSERT_EQ(testing::referenceScanLongestWindow(t), expected)
+                << "seed " << seed << " round " << round << " tolerance " << t;
+            ASSERT_EQ(windowQueue.front.top, 0);
+            ASSERT_EQ(windowQueue.back.top, 0);
+            ASSERT_EQ(bench::monotonicDequeScan(sequence, sequenceLength, t), expected)
+                << "seed " << seed << " round " << round << " tolerance " << t;
         }
     }
 }

@@ -12,33 +12,33 @@ std::int32_t sequenceLength;
 AnswerPair scanLongestWindow(std::int32_t tolerance) {
     const std::int32_t length = sequenceLength;
     assert(length <= kStackCapacity);
-    // Below the empty window's range not even the empty window passes, and the sweep
-    // would name no real window; such a tolerance admits nothing, like any negative one.
-    if (length <= 0 || tolerance < kEmptyRange) {
+    // A single value has range 0, so a negative tolerance admits no window at all.
+    if (length <= 0 || tolerance < 0) {
         return {1, 0};
     }
+    // The window never shrinks below the best length found so far: shorter windows cannot
+    // win. Each step enters the next value; a window then over the tolerance drops its
+    // oldest value and slides on at the same length, while one within it is one longer
+    // than any before, so it is the new best, and the leftmost of its length because it is
+    // the first to reach that length. One push and at most one pop per value, and the only
+    // data-dependent branch is the range test.
     WindowQueue& window = windowQueue;
-    std::int32_t right = 0;  // next position to enter the window
-    std::int32_t bestFirst = 0;
+    std::int32_t bestLength = 0;
     std::int32_t bestEnd = 0;
-    for (std::int32_t left = 0; left < length; ++left) {
-        // Extend while the window is within tolerance; the empty window always is, so the
-        // window ends up holding at least the value at `left`.
-        while (window.windowRange() <= tolerance && right < length) {
-            window.pushBack(sequence[right]);
-            ++right;
+    for (std::int32_t right = 0; right < length; ++right) {
+        window.pushBack(sequence[right]);
+        if (window.windowRange() > tolerance) {
+            window.popFront();
+        } else {
+            ++bestLength;
+            bestEnd = right + 1;
         }
-        // Every window inside one within tolerance is within tolerance too, so if the last
-        // value broke the tolerance, the window without it is the longest from `left`.
-        const std::int32_t candidateEnd = window.windowRange() <= tolerance ? right : right - 1;
-        // Only a strictly longer window wins, which keeps the leftmost of equal lengths.
-        if (candidateEnd - left > bestEnd - bestFirst) {
-            bestFirst = left;
-            bestEnd = candidateEnd;
-        }
+    }
+    // The queue is handed back empty, as every scan finds it.
+    for (std::int32_t i = 0; i < bestLength; ++i) {
         window.popFront();
     }
-    return {bestFirst + 1, bestEnd};
+    return {bestEnd - bestLength + 1, bestEnd};
 }
 
 }  // namespace stable_stretch

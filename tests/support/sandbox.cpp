@@ -53,7 +53,15 @@ void Sandbox::writeFile(const std::string& name, const std::string& content) con
 
 std::string Sandbox::readFile(const std::string& name) const { return slurp(workDir_ / name); }
 
-RunResult Sandbox::run() const {
+RunResult Sandbox::run(const std::vector<std::string>& launcher) const {
+    // The argument vector is built before fork: the child may only exec.
+    std::vector<std::string> words = launcher;
+    words.emplace_back(STABLE_STRETCH_EXE);
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
     const std::string outPath = (root_ / "stdout").string();
     const std::string errPath = (root_ / "stderr").string();
     int console[2];
@@ -74,7 +82,7 @@ RunResult Sandbox::run() const {
         }
         close(console[0]);
         close(console[1]);
-        execl(STABLE_STRETCH_EXE, STABLE_STRETCH_EXE, static_cast<char*>(nullptr));
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(console[0]);

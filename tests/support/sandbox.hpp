@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace stable_stretch::testing {
 
@@ -27,7 +28,8 @@ public:
 
     // Runs the program with the work directory as its current directory. Its standard input
     // is a pipe held open, so a program that waited on the console would hang the test.
-    [[nodiscard]] RunResult run() const;
+    // A launcher, such as {"/usr/bin/time", "-o", "file"}, goes before the program's path.
+    [[nodiscard]] RunResult run(const std::vector<std::string>& launcher = {}) const;
 
 private:
     std::filesystem::path root_;
