@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -88,9 +89,9 @@ BENCHMARK(BM_Sweep)->Apply(sweepArguments)->Unit(benchmark::kMicrosecond);
 // A full-capacity "e.in" of the given shape and tolerances in a fresh directory.
 void writeFullInput(const stable_stretch::testing::Sandbox& sandbox, Shape shape,
                     const std::vector<std::int32_t>& tolerances) {
-    sandbox.writeFile("e.in", stable_stretch::tools::formatInput(
-                                  stable_stretch::tools::makeSequence(shape, kStackCapacity, 1),
-                                  tolerances));
+    sandbox.writeFile(
+        "e.in", stable_stretch::tools::formatInput(
+                    stable_stretch::tools::makeSequence(shape, kStackCapacity, 1), tolerances));
 }
 
 // The whole program on a full-capacity uniform "e.in" with the given number of queries;
@@ -99,7 +100,8 @@ void BM_WholeRun(benchmark::State& state) {
     const auto queries = static_cast<std::size_t>(state.range(0));
     const stable_stretch::testing::Sandbox sandbox;
     writeFullInput(sandbox, Shape::uniform,
-                   std::vector<std::int32_t>(queries, stable_stretch::tools::typicalTolerance(Shape::uniform)));
+                   std::vector<std::int32_t>(
+                       queries, stable_stretch::tools::typicalTolerance(Shape::uniform)));
     for (auto _ : state) {
         if (sandbox.run().exitStatus != 0) {
             state.SkipWithError("the program failed");
@@ -108,7 +110,13 @@ void BM_WholeRun(benchmark::State& state) {
     }
     state.SetLabel("whole/" + std::to_string(queries));
 }
-BENCHMARK(BM_WholeRun)->Arg(0)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WholeRun)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Peak resident memory of a full-capacity run whose huge tolerance fills both stacks of
 // the queue. GNU time measures it: a child forked from this large process would count
@@ -135,7 +143,11 @@ void BM_PeakMemory(benchmark::State& state) {
     }
     state.counters["peak_MiB"] = peakMiB;
 }
-BENCHMARK(BM_PeakMemory)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PeakMemory)
+    ->Iterations(1)
+    ->Repetitions(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Keeps the median of every benchmark, to print the side-by-side table at the end.
 class MedianCollector : public benchmark::ConsoleReporter {
@@ -173,13 +185,11 @@ public:
             if (b == nsPerValue_.end() || c == nsPerValue_.end()) {
                 continue;
             }
-            std::vector<std::string> fields;
-            std::string::size_type start = 0;
-            for (std::string::size_type cut; (cut = rest.find('/', start)) != std::string::npos;
-                 start = cut + 1) {
-                fields.push_back(rest.substr(start, cut - start));
+            std::vector<std::string> fields;  // shape, length, tolerance, window
+            std::istringstream split(rest);
+            for (std::string field; std::getline(split, field, '/');) {
+                fields.push_back(field);
             }
-            fields.push_back(rest.substr(start));
             std::printf("%-9s %7s %10s %7s %7.2f %7.2f %7.2f %6.2f %6.2f\n", fields[0].c_str(),
                         fields[1].c_str(), fields[2].c_str(), fields[3].c_str(), a * 1e9,
                         b->second * 1e9, c->second * 1e9, b->second / a, c->second / a);
@@ -209,7 +219,8 @@ int main(int argc, char** argv) {
     std::string repetitions = "--benchmark_repetitions=7";
     std::string interleave = "--benchmark_enable_random_interleaving=true";
     std::string aggregates = "--benchmark_report_aggregates_only=true";
-    arguments.insert(arguments.begin() + 1, {repetitions.data(), interleave.data(), aggregates.data()});
+    arguments.insert(arguments.begin() + 1,
+                     {repetitions.data(), interleave.data(), aggregates.data()});
     int count = static_cast<int>(arguments.size());
     benchmark::Initialize(&count, arguments.data());
     MedianCollector reporter;

@@ -49,10 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"EmptySequenceStillReadsTolerances", "0 2 7 8", "1 0\n1 0\n"},
         FormatCase{"NegativeLengthReadsNoValue", "-3 2 1 3", "1 0\n1 0\n"},
         FormatCase{"ZeroQueries", "3 1 2 3 0 5 5", ""},
-        FormatCase{"NegativeQueries", "3 1 2 3 -2 5", ""},
-        FormatCase{"EmptyFile", "", ""},
-        FormatCase{"BlankFile", " \n\t\r\n  ", ""},
-        FormatCase{"EndsAfterLength", "5", ""},
+        FormatCase{"NegativeQueries", "3 1 2 3 -2 5", ""}, FormatCase{"EmptyFile", "", ""},
+        FormatCase{"BlankFile", " \n\t\r\n  ", ""}, FormatCase{"EndsAfterLength", "5", ""},
         FormatCase{"EndsAmongValues", "5 1 2", ""},
         FormatCase{"EndsAfterQueryCount", "4 1 2 3 4 2", "1 1\n1 1\n"},
         FormatCase{"EndsAfterOneTolerance", "4 1 2 3 4 3 1", "1 2\n1 2\n1 2\n"},
@@ -60,11 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "1 1\n1 2\n1 3\n1 4\n1 4\n1 4\n"},
         // A lone sign is taken and fails; the blank after it stays, so the next read goes on.
         FormatCase{"SignWithoutDigit", "3 1 2 3 2 - 5", "1 1\n1 3\n"},
-        FormatCase{"NegativeTolerances", "3 1 2 3 3 -1 -2000000001 -2147483648",
-                   "1 0\n1 0\n1 0\n"},
+        FormatCase{"NegativeTolerances", "3 1 2 3 3 -1 -2000000001 -2147483648", "1 0\n1 0\n1 0\n"},
         // Outside 32 bits any answer will do; the run must still finish cleanly.
         FormatCase{"NumberBeyond32Bits", "2 99999999999 5 1 2147483647", "1 2\n"}),
-    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FormatCase>& caseInfo) {
+        return std::string(caseInfo.param.name);
+    });
 
 TEST(BatchIoTest, ReplacesAnExistingAnswerFile) {
     Sandbox sandbox;
@@ -131,9 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"MissingInputEmptiesAStaleAnswerFile",
                     [](const Sandbox& s) { s.writeFile("e.out", "2 3\n"); },
                     "stable_stretch: e.in: No such file or directory\n"},
-        FailureCase{"InputIsADirectory",
-                    [](const Sandbox& s) { std::filesystem::create_directory(s.workDir() / "e.in"); },
-                    "stable_stretch: e.in: Is a directory\n"},
+        FailureCase{
+            "InputIsADirectory",
+            [](const Sandbox& s) { std::filesystem::create_directory(s.workDir() / "e.in"); },
+            "stable_stretch: e.in: Is a directory\n"},
         FailureCase{"OutputIsADirectory",
                     [](const Sandbox& s) {
                         s.writeFile("e.in", "5 1 3 2 5 4 2 1 3");
@@ -159,7 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const Sandbox& s) { s.writeFile("e.in", "2147483647 1 1 0"); },
                     "stable_stretch: e.in: sequence length 2147483647 exceeds the limit of "
                     "600010\n"}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FailureCase>& caseInfo) {
+        return std::string(caseInfo.param.name);
+    });
 
 }  // namespace
 }  // namespace stable_stretch::testing

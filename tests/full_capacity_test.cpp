@@ -31,8 +31,8 @@ TEST_P(FullCapacityTest, ScanMatchesTheReferenceSweep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, FullCapacityTest, ::testing::ValuesIn(tools::kAllShapes),
-                         [](const ::testing::TestParamInfo<Shape>& info) {
-                             return std::string(tools::shapeName(info.param));
+                         [](const ::testing::TestParamInfo<Shape>& caseInfo) {
+                             return std::string(tools::shapeName(caseInfo.param));
                          });
 
 }  // namespace

@@ -78,12 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {kBandLow, kBandHigh, 0, kBandLow},
                  {2000000000, 1999999999, kIntMax},
                  {{1, 4}, {2, 3}, {1, 4}}},
-        ScanCase{"ManyQueries",
-                 {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5},
-                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 100},
-                 {{1, 1}, {8, 9}, {9, 11}, {1, 4}, {1, 5}, {1, 5}, {1, 5}, {5, 11}, {1, 11},
-                  {1, 11}}}),
-    [](const ::testing::TestParamInfo<ScanCase>& info) { return std::string(info.param.name); });
+        ScanCase{
+            "ManyQueries",
+            {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5},
+            {0, 1, 2, 3, 4, 5, 6, 7, 8, 100},
+            {{1, 1}, {8, 9}, {9, 11}, {1, 4}, {1, 5}, {1, 5}, {1, 5}, {5, 11}, {1, 11}, {1, 11}}}),
+    [](const ::testing::TestParamInfo<ScanCase>& caseInfo) {
+        return std::string(caseInfo.param.name);
+    });
 
 TEST(ScanTest, EmptyOrNegativeLengthAnswersOneZero) {
     for (const std::int32_t length : {0, -1, kIntMin}) {
@@ -99,21 +101,29 @@ TEST(ScanTest, EmptyOrNegativeLengthAnswersOneZero) {
 TEST(ScanTest, AllSweepsMatchBruteForceOnRandomSequences) {
     const std::uint32_t seed = 20261211;
     std::mt19937 random(seed);
-    const std::vector<std::int32_t> edges{kBandLow, kBandLow + 1, -1, 0, 1, kBandHigh - 1,
-                                          kBandHigh};
+    const std::vector<std::int32_t> edges{kBandLow, kBandLow + 1,  -1,       0,
+                                          1,        kBandHigh - 1, kBandHigh};
     for (int round = 0; round < 4000; ++round) {
         const std::size_t length = 1 + random() % 40;
         const bool bandEdges = round % 4 == 3;
         const std::int32_t spread = 1 + static_cast<std::int32_t>(random() % 8);
         std::vector<std::int32_t> values(length);
         for (std::int32_t& v : values) {
-            v = bandEdges ? edges[random() % edges.size()]
-                          : static_cast<std::int32_t>(random() % static_cast<std::uint32_t>(spread));
+            v = bandEdges
+                    ? edges[random() % edges.size()]
+                    : static_cast<std::int32_t>(random() % static_cast<std::uint32_t>(spread));
         }
         loadSequence(values);
-        const std::vector<std::int32_t> tolerances{
-            kIntMin, -2000000001, -2000000000, -1, 0, 1,
-            static_cast<std::int32_t>(random() % 10), 1999999999, 2000000000, kIntMax};
+        const std::vector<std::int32_t> tolerances{kIntMin,
+                                                   -2000000001,
+                                                   -2000000000,
+                                                   -1,
+                                                   0,
+                                                   1,
+                                                   static_cast<std::int32_t>(random() % 10),
+                                                   1999999999,
+                                                   2000000000,
+                                                   kIntMax};
         for (const std::int32_t t : tolerances) {
             const AnswerPair expected = bruteForceLongestWindow(values, t);
             ASSERT_EQ(scanLongestWindow(t), expected)

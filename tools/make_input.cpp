@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     }
     const std::string text =
         formatInput(makeSequence(*shape, size, seed), makeTolerances(*shape, queries, seed));
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
         std::perror("make_input: standard output");
         return 1;
     }

@@ -109,8 +109,8 @@ int runBatch() {
     if (failures.outputError != 0) {
         reportFileError(kOutputName, failures.outputError);
     }
-    const bool failed = !inputOpen || failures.refused || failures.inputError != 0 ||
-                        failures.outputError != 0;
+    const bool failed =
+        !inputOpen || failures.refused || failures.inputError != 0 || failures.outputError != 0;
     return failed ? 1 : 0;
 }
 

@@ -34,9 +34,12 @@ struct MinMaxStack {
         ++top;
     }
 
-    // Precondition: the stack is not empty.
+    // Removes and returns the top value. The queue never pops an empty stack; should
+    // anything else do so, it gets 0 and the stack stays empty rather than going below 0.
     std::int32_t pop() {
-        assert(top > 0);
+        if (top <= 0) {
+            return 0;
+        }
         --top;
         return values[top];
     }
