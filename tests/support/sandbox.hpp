@@ -19,6 +19,8 @@ public:
     ~Sandbox();
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
+    Sandbox(Sandbox&&) = delete;
+    Sandbox& operator=(Sandbox&&) = delete;
 
     // The program's working directory.
     [[nodiscard]] const std::filesystem::path& workDir() const { return workDir_; }
@@ -28,7 +30,8 @@ public:
 
     // Runs the program with the work directory as its current directory. Its standard input
     // is a pipe held open, so a program that waited on the console would hang the test.
-    // A launcher, such as {"/usr/bin/time", "-o", "file"}, goes before the program's path.
+    // A launcher, such as {"/usr/bin/time", "-o", "file"}, goes before the program's path;
+    // without one, the words of STABLE_STRETCH_LAUNCHER do, if it is set.
     [[nodiscard]] RunResult run(const std::vector<std::string>& launcher = {}) const;
 
 private:
