@@ -79,17 +79,22 @@ std::int32_t typicalTolerance(Shape shape) {
 
 std::vector<std::int32_t> makeTolerances(Shape shape, std::size_t count, std::uint64_t seed) {
     std::mt19937_64 random(seed ^ 0x9e3779b97f4a7c15ULL);
-    const std::array<std::int32_t, 6> fixed{std::numeric_limits<std::int32_t>::min(),
-                                            -1,
-                                            0,
-                                            3,
-                                            typicalTolerance(shape),
-                                            std::numeric_limits<std::int32_t>::max()};
+    const std::array<std::int32_t, 10> fixed{std::numeric_limits<std::int32_t>::min(),
+                                             -2000000001,
+                                             -2000000000,
+                                             -1,
+                                             0,
+                                             3,
+                                             typicalTolerance(shape),
+                                             1999999999,
+                                             2000000000,
+                                             std::numeric_limits<std::int32_t>::max()};
     std::uniform_int_distribution<std::int32_t> any(0, 2000000000);
     std::vector<std::int32_t> tolerances(count);
     for (std::size_t i = 0; i < count; ++i) {
         // Every class early on, then mostly tolerances spread over the whole band.
-        tolerances[i] = i < fixed.size() || random() % 4 == 0 ? fixed[i % fixed.size()] : any(random);
+        tolerances[i] =
+            i < fixed.size() || random() % 4 == 0 ? fixed[i % fixed.size()] : any(random);
     }
     return tolerances;
 }

@@ -18,8 +18,8 @@ enum class Shape {
     constant,  // one value throughout
 };
 
-inline constexpr Shape kAllShapes[] = {Shape::uniform, Shape::walk, Shape::sorted,
-                                       Shape::sawtooth, Shape::constant};
+inline constexpr Shape kAllShapes[] = {Shape::uniform, Shape::walk, Shape::sorted, Shape::sawtooth,
+                                       Shape::constant};
 
 std::string_view shapeName(Shape shape);
 std::optional<Shape> shapeFromName(std::string_view name);
@@ -30,7 +30,8 @@ std::vector<std::int32_t> makeSequence(Shape shape, std::size_t length, std::uin
 // single value nor everything (but for the constant shape, where every window qualifies).
 std::int32_t typicalTolerance(Shape shape);
 
-// Tolerances of every class: far below zero, -1, 0, small, typical for the shape, huge.
+// Tolerances of every class: below and at the empty window's range, -1, 0, small, typical
+// for the shape, at the band's full range, the largest; then any from 0 to 2000000000.
 std::vector<std::int32_t> makeTolerances(Shape shape, std::size_t count, std::uint64_t seed);
 
 // The whole "e.in": length, values, query count, tolerances, 20 numbers a line.
