@@ -20,10 +20,10 @@ struct WindowQueue {
 
     // Removes the oldest value; does nothing on an empty queue.
     void popFront() {
-        if (front.top == 0) [[unlikely]] {
+        if (front.top <= 0) [[unlikely]] {
             moveBackToFront();
         }
-        if (front.top != 0) {
+        if (front.top > 0) {
             front.pop();
         }
     }
