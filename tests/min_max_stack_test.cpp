@@ -40,6 +40,14 @@ TEST_F(MinMaxStackTest, EveryLevelKeepsTheExtremaAtOrBelowIt) {
     EXPECT_EQ(stack.minValue(), kEmptyMin);
 }
 
+TEST_F(MinMaxStackTest, PopOfAnEmptyStackLeavesItEmpty) {
+    EXPECT_EQ(stack.pop(), 0);
+    EXPECT_EQ(stack.top, 0);
+    stack.push(7);
+    EXPECT_EQ(stack.maxValue(), 7);
+    EXPECT_EQ(stack.minValue(), 7);
+}
+
 TEST_F(MinMaxStackTest, StaleLevelsAboveTopAreNeverRead) {
     stack.push(100);
     stack.push(-100);
