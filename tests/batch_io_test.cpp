@@ -140,6 +140,12 @@ INSTANTIATE_TEST_SUITE_P(
                         std::filesystem::create_directory(s.workDir() / "e.out");
                     },
                     "stable_stretch: e.out: Is a directory\n", false},
+        FailureCase{
+            "NeitherFileUsable",
+            [](const Sandbox& s) { std::filesystem::create_directory(s.workDir() / "e.out"); },
+            "stable_stretch: e.in: No such file or directory\n"
+            "stable_stretch: e.out: Is a directory\n",
+            false},
         FailureCase{"DiskFullAtTheEnd",
                     [](const Sandbox& s) {
                         s.writeFile("e.in", "5 1 3 2 5 4 2 1 3");
