@@ -14,6 +14,7 @@
 
 #include "input_shapes.hpp"
 #include "monotonic_deque_scan.hpp"
+#include "support/brute_force.hpp"
 #include "support/reference_scan.hpp"
 #include "support/sandbox.hpp"
 #include "window/window_scan.hpp"
@@ -26,12 +27,6 @@ using stable_stretch::tools::Shape;
 
 enum Variant : int { kScan, kReference, kDeque };
 constexpr const char* kVariantNames[] = {"scan", "reference", "deque"};
-
-void loadShape(Shape shape, std::size_t length) {
-    const std::vector<std::int32_t> values = stable_stretch::tools::makeSequence(shape, length, 1);
-    std::copy(values.begin(), values.end(), stable_stretch::sequence);
-    stable_stretch::sequenceLength = static_cast<std::int32_t>(length);
-}
 
 AnswerPair sweep(Variant variant, std::int32_t tolerance) {
     switch (variant) {
@@ -52,7 +47,7 @@ void BM_Sweep(benchmark::State& state) {
     const auto shape = static_cast<Shape>(state.range(1));
     const auto length = static_cast<std::size_t>(state.range(2));
     const auto tolerance = static_cast<std::int32_t>(state.range(3));
-    loadShape(shape, length);
+    stable_stretch::testing::loadSequence(stable_stretch::tools::makeSequence(shape, length, 1));
     AnswerPair answer{1, 0};
     for (auto _ : state) {
         answer = sweep(variant, tolerance);
